@@ -12,7 +12,7 @@ void IndexFileSystem::ListFolder(const std::string& folder, std::vector<platform
   platform::ListFolder(folder, entries);
 }
 
-std::unique_ptr<platform::RawFile> IndexFileSystem::CreateFile(const std::string& path, unsigned long& error) {
+std::unique_ptr<platform::RawFile> IndexFileSystem::CreatePage(const std::string& path, unsigned long& error) {
   return platform::CreateRawFile(path, error);
 }
 
@@ -55,7 +55,7 @@ bool MakeIndexPage(const std::string& path, IndexFileSystem& file_system) {
 
   const std::string page_path = path + kSeparator + kPageName;
   unsigned long error = 0;
-  std::unique_ptr<platform::RawFile> file = file_system.CreateFile(page_path, error);
+  std::unique_ptr<platform::RawFile> file = file_system.CreatePage(page_path, error);
   if (!file) throw platform::EInOutError(error);
   platform::TextFile page(std::move(file));
   WritePage(page, path, folder_links, document_links, image_links, kSeparator);

@@ -16,7 +16,7 @@ class IndexFileSystem {
  public:
   virtual ~IndexFileSystem() = default;
   virtual void ListFolder(const std::string& folder, std::vector<platform::FolderEntry>& entries);
-  virtual std::unique_ptr<platform::RawFile> CreateFile(const std::string& path, unsigned long& error);
+  virtual std::unique_ptr<platform::RawFile> CreatePage(const std::string& path, unsigned long& error);
 };
 
 // Writes "RevavE.html" into `path` and every folder below it that has an HTML

@@ -15,12 +15,17 @@ else
 fi
 
 work=$(mktemp -d /tmp/dazovar-unprivileged.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/native" "$work/win" "$work/tmp" "$work/home"
 find "$root/build/native/tests" -maxdepth 2 -type f -name '*_tests' -perm -u+x -exec cp {} "$work/native/" \;
 find "$root/build/win/tests" -maxdepth 2 -type f -name '*_tests.exe' -exec cp {} "$work/win/" \;
 [ -f "$root/build/win/app/DazovAR.exe" ] && cp "$root/build/win/app/DazovAR.exe" "$work/win/"
 cp "$root/scripts/wine-session.sh" "$work/"
+# A folder that holds an image but in which the user may not create files:
+# Wine ignores the read-only attribute on folders, so it is made here.
+mkdir -p "$work/locked"
+printf 'x' >"$work/locked/p.png"
+chmod 555 "$work/locked"
 chmod -R a+rX "$work"
 [ "$(id -u)" -eq 0 ] && chown -R "$user" "$work/tmp" "$work/home"
 chmod 755 "$work"
@@ -51,7 +56,9 @@ work=$1; shift
 export HOME="$work/home"
 unset DISPLAY
 wine_session_start "$work/home/wineprefix" || exit 1
-export DAZOVAR_EXE="Z:$(printf '%s' "$work/win/DazovAR.exe" | tr / '\\')"
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+export DAZOVAR_EXE="$(winpath "$work/win/DazovAR.exe")"
+export DAZOVAR_LOCKED_FOLDER="$(winpath "$work/locked")"
 for exe in "$@"; do
   wine "$exe" --gtest_filter='*Refused*' >"$work/$(basename "$exe").win.log" 2>&1 </dev/null
 done

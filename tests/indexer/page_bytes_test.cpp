@@ -252,3 +252,12 @@ TEST(PageBytes, FolderWithOnlyAnOldPageIsNotLinkedFromItsParent) {
 }
 
 }  // namespace
+
+#ifdef _WIN32
+#include <windows.h>
+
+namespace {
+// The byte expectations above assume a Japanese Windows.
+TEST(Environment, AnsiCodePageIs932) { EXPECT_EQ(GetACP(), 932u); }
+}  // namespace
+#endif

@@ -140,8 +140,8 @@ class FaultyFileSystem : public walk_fixture::WindowsOrderFileSystem {
  public:
   FaultyFileSystem(std::string failing_page, unsigned long write_error, unsigned long close_error)
       : failing_page_(std::move(failing_page)), write_error_(write_error), close_error_(close_error) {}
-  std::unique_ptr<platform::RawFile> CreateFile(const std::string& path, unsigned long& error) override {
-    auto file = IndexFileSystem::CreateFile(path, error);
+  std::unique_ptr<platform::RawFile> CreatePage(const std::string& path, unsigned long& error) override {
+    auto file = IndexFileSystem::CreatePage(path, error);
     if (!file || path != failing_page_) return file;
     return std::make_unique<FaultyFile>(std::move(file), write_error_, close_error_);
   }

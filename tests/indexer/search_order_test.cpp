@@ -22,7 +22,7 @@ class ScriptedFileSystem : public indexer::IndexFileSystem {
     entries = found == folders.end() ? std::vector<platform::FolderEntry>() : found->second;
   }
 
-  std::unique_ptr<platform::RawFile> CreateFile(const std::string& path, unsigned long& error) override {
+  std::unique_ptr<platform::RawFile> CreatePage(const std::string& path, unsigned long& error) override {
     error = 0;
     pages_in_order.push_back(path);
     pages[path].clear();
