@@ -16,7 +16,7 @@ fi
 
 work=$(mktemp -d /tmp/dazovar-unprivileged.XXXXXX)
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
-mkdir -p "$work/native" "$work/win" "$work/tmp" "$work/home"
+mkdir -p "$work/native" "$work/win" "$work/tmp" "$work/home" "$work/logs"
 find "$root/build/native/tests" -maxdepth 2 -type f -name '*_tests' -perm -u+x -exec cp {} "$work/native/" \;
 find "$root/build/win/tests" -maxdepth 2 -type f -name '*_tests.exe' -exec cp {} "$work/win/" \;
 [ -f "$root/build/win/app/DazovAR.exe" ] && cp "$root/build/win/app/DazovAR.exe" "$work/win/"
@@ -27,7 +27,7 @@ mkdir -p "$work/locked"
 printf 'x' >"$work/locked/p.png"
 chmod 555 "$work/locked"
 chmod -R a+rX "$work"
-[ "$(id -u)" -eq 0 ] && chown -R "$user" "$work/tmp" "$work/home"
+[ "$(id -u)" -eq 0 ] && chown -R "$user" "$work/tmp" "$work/home" "$work/logs"
 chmod 755 "$work"
 
 status=0
@@ -42,7 +42,7 @@ check_log() {  # name log
 for exe in "$work"/native/*_tests; do
   [ -e "$exe" ] || continue
   "$exe" --gtest_list_tests --gtest_filter='*Refused*' | grep -q '^  ' || continue
-  log="$work/$(basename "$exe").native.log"
+  log="$work/logs/$(basename "$exe").native.log"
   as_user env HOME="$work/home" TMPDIR="$work/tmp" "$exe" --gtest_filter='*Refused*' >"$log" 2>&1 || true
   check_log "native $(basename "$exe")" "$log"
 done
@@ -60,7 +60,7 @@ winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 export DAZOVAR_EXE="$(winpath "$work/win/DazovAR.exe")"
 export DAZOVAR_LOCKED_FOLDER="$(winpath "$work/locked")"
 for exe in "$@"; do
-  wine "$exe" --gtest_filter='*Refused*' >"$work/$(basename "$exe").win.log" 2>&1 </dev/null
+  wine "$exe" --gtest_filter='*Refused*' >"$work/logs/$(basename "$exe").win.log" 2>&1 </dev/null
 done
 wine_session_stop
 INNER
@@ -70,7 +70,7 @@ INNER
   done
   if [ ${#selected[@]} -gt 0 ]; then
     as_user bash "$work/run-win.sh" "$work" "${selected[@]}"
-    for exe in "${selected[@]}"; do check_log "Wine $(basename "$exe")" "$work/$(basename "$exe").win.log"; done
+    for exe in "${selected[@]}"; do check_log "Wine $(basename "$exe")" "$work/logs/$(basename "$exe").win.log"; done
   fi
 fi
 exit $status
