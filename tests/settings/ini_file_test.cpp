@@ -103,6 +103,20 @@ TEST(IniFileTest, LongValueComesBackCutTo2047Bytes) {
   EXPECT_EQ(ini.ReadString("MySystem", "Dir", ""), exact);
 }
 
+TEST(IniFileTest, LongDoubleByteValueComesBackAsItsFirstBytes) {
+  TempFolder folder;
+  IniFile ini(folder / "a.ini");
+  std::string value = "C:\\";
+  while (value.size() < 2100) value += "\x95\x5C\x8E\xA6\\";  // 表示\ again and again
+  ini.WriteString("MySystem", "Dir", value);
+  const std::string back = ini.ReadString("MySystem", "Dir", "");
+  // Where a double-byte character straddles the limit the system decides;
+  // never more than 2047 bytes, never other bytes.
+  EXPECT_GE(back.size(), 2046u);
+  EXPECT_LE(back.size(), 2047u);
+  EXPECT_EQ(back, value.substr(0, back.size()));
+}
+
 TEST(IniFileTest, WriteIntoAMissingFolderRaisesWithThePath) {
   TempFolder folder;
   const std::string path = test_support::Join(folder / "gone", "DazovAR.ini");

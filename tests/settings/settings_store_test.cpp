@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -111,6 +113,54 @@ TEST(SettingsStoreTest, HistoryWithOtherLineEndsLoadsTheSame) {
   Lines loaded;
   ASSERT_TRUE(store.LoadHistory(loaded));
   EXPECT_EQ(loaded, (Lines{"C:\\a", "C:\\b", "C:\\c"}));
+}
+
+// Another handle on the file, released at the end of the scope.
+class OpenElsewhere {
+ public:
+  OpenElsewhere(const std::string& path, DWORD access, DWORD share)
+      : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~OpenElsewhere() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  OpenElsewhere(const OpenElsewhere&) = delete;
+  OpenElsewhere& operator=(const OpenElsewhere&) = delete;
+  bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+TEST(SettingsStoreTest, HistoryBeingWrittenElsewhereIsNotLoaded) {
+  TempFolder folder;
+  SettingsStore store(DataDir(folder), kExe);
+  WriteBytes(store.HistoryPath(), "C:\\a\r\n");
+  Lines lines = {"kept"};
+  {
+    OpenElsewhere writer(store.HistoryPath(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(writer.ok());
+    EXPECT_FALSE(store.LoadHistory(lines));
+    EXPECT_EQ(lines, (Lines{"kept"}));
+  }
+  {
+    // Another reader that lets others read does not stand in the way.
+    OpenElsewhere reader(store.HistoryPath(), GENERIC_READ, FILE_SHARE_READ);
+    ASSERT_TRUE(reader.ok());
+    EXPECT_TRUE(store.LoadHistory(lines));
+    EXPECT_EQ(lines, (Lines{"C:\\a"}));
+  }
+}
+
+TEST(SettingsStoreTest, HistoryOpenElsewhereIsNotReplaced) {
+  TempFolder folder;
+  SettingsStore store(DataDir(folder), kExe);
+  WriteBytes(store.HistoryPath(), "C:\\a\r\n");
+  {
+    OpenElsewhere reader(store.HistoryPath(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(reader.ok());
+    EXPECT_THROW(store.SaveHistory({"C:\\b"}), platform::EInOutError);
+  }
+  EXPECT_EQ(ReadBytes(store.HistoryPath()), std::string("C:\\a\r\n"));
 }
 
 TEST(SettingsStoreTest, MissingDataFolderFailsTheFirstWrite) {
