@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "app/settings/data_dir.h"
 #include "app/settings/settings_paths.h"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/settings/data_dir.h"
+#include "app/settings/settings_paths.h"
 #include "tests/support/temp_tree.h"
 
 namespace {
@@ -94,6 +95,14 @@ TEST(DataDirTest, RunningExePathNamesThisTest) {
   const std::string exe = settings::RunningExePath();
   ASSERT_GE(exe.size(), 4u);
   EXPECT_EQ(exe.substr(exe.size() - 4), ".exe");
+}
+
+TEST(AnsiLeadByteTest, MatchesCodePage932OnAJapaneseSystem) {
+  if (GetACP() != 932) GTEST_SKIP() << "the system's ANSI code page is " << GetACP();
+  for (int byte = 0; byte < 256; ++byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    EXPECT_EQ(settings::IsAnsiLeadByte(b), settings::IsCp932LeadByte(b)) << byte;
+  }
 }
 
 }  // namespace
