@@ -1,6 +1,8 @@
 // Times the index generator over one tree, in this process, so the start of
 // the process (a whole Wine start under Wine) stays out of the figure.
 //   bench_index make FOLDER     one run of the generator
+//   bench_index walk FOLDER     the generator's listing and sorting of the
+//                               entries alone, no page written
 //   bench_index refill FOLDER   empties and refills every page already in the
 //                               tree with its own bytes, with the generator's
 //                               own file calls: what rewriting costs by itself
@@ -40,6 +42,27 @@ void FindPages(const std::string& folder, std::vector<std::string>& pages) {
   }
 }
 
+void Walk(const std::string& folder, unsigned long& listed) {
+  std::vector<platform::FolderEntry> entries;
+  platform::ListFolder(folder, entries);
+  for (const platform::FolderEntry& entry : entries) {
+    if (entry.is_directory) {
+      if (entry.name != "." && entry.name != "..") Walk(folder + platform::kPathSeparator + entry.name, listed);
+    } else if (indexer::ClassifyFile(entry.name, platform::UpperAnsi) != indexer::FileKind::kOther) {
+      ++listed;
+    }
+  }
+}
+
+int WalkOnly(const std::string& folder) {
+  unsigned long listed = 0;
+  auto start = Clock::now();
+  Walk(folder, listed);
+  double seconds = SecondsSince(start);
+  std::printf("seconds=%.6f\nlisted=%lu\n", seconds, listed);
+  return 0;
+}
+
 int Make(const std::string& folder) {
   auto start = Clock::now();
   bool wrote = indexer::MakeIndexPage(folder);
@@ -76,12 +99,13 @@ int Refill(const std::string& folder) {
 
 int main(int argc, char** argv) {
   const std::string mode = argc == 3 ? argv[1] : "";
-  if (mode != "make" && mode != "refill") {
-    std::fprintf(stderr, "usage: bench_index make|refill FOLDER\n");
+  if (mode != "make" && mode != "walk" && mode != "refill") {
+    std::fprintf(stderr, "usage: bench_index make|walk|refill FOLDER\n");
     return 2;
   }
   try {
-    return mode == "make" ? Make(argv[2]) : Refill(argv[2]);
+    if (mode == "make") return Make(argv[2]);
+    return mode == "walk" ? WalkOnly(argv[2]) : Refill(argv[2]);
   } catch (const platform::Exception& error) {
     std::fprintf(stderr, "bench_index: %s\n", error.Message().c_str());
     return 1;

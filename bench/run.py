@@ -6,6 +6,7 @@ starts the Wine session.
 For a small and a large synthetic tree it times, with warm caches, the
 median of several rounds:
   list      a bare recursive listing (find natively; FindFirstFileA under Wine)
+  walk      the generator's own listing and classifying, no page written
   first     the generator over the tree without pages (each round deletes them)
   rewrite   the generator once more, writing every page over the last one
   refill    emptying and refilling every page with its own bytes, nothing else
@@ -91,6 +92,7 @@ def measure(side, root, rounds, scratch):
     log = os.path.join(scratch, side.name + ".log")
     side.list_seconds(root, log)  # warms the caches (and Wine)
     lists = [side.list_seconds(root, log) for _ in range(rounds)]
+    walks = [side.index("walk", root, log)["seconds"] for _ in range(rounds)]
     firsts, rewrites, peaks_first, peaks_rewrite = [], [], [], []
     for _ in range(rounds):
         delete_pages(root)
@@ -105,6 +107,7 @@ def measure(side, root, rounds, scratch):
     delete_pages(root)
     return {
         "list": statistics.median(lists),
+        "walk": statistics.median(walks),
         "first": statistics.median(firsts),
         "rewrite": statistics.median(rewrites),
         "refill": statistics.median(refills),
@@ -124,6 +127,7 @@ def report(side, figures):
     peak = ", ".join("%s %.1f MB" % (k.replace("_kb", ""), v / 1024) for k, v in zip(side.peak_keys, figures["peak"]))
     print("  %-7s list %.3f s | first run %.3f s = %.2fx | rewrite run %.3f s = %.2fx | peak %s"
           % (side.name, figures["list"], figures["first"], ratio_first, figures["rewrite"], ratio_rewrite, peak))
+    print("  %-7s the generator's walk without writing %.3f s = %.2fx" % ("", figures["walk"], figures["walk"] / figures["list"]))
     print("  %-7s %d pages, cost per page over the listing: first run %.3f ms, rewrite run %.3f ms; "
           "bare empty-and-refill %.3f ms"
           % ("", pages, per_page(figures["first"] - figures["list"]), per_page(figures["rewrite"] - figures["list"]),

@@ -15,7 +15,7 @@ build() {  # dir target... -- cmake args...
   local targets=()
   while [ "$1" != -- ]; do targets+=(--target "$1"); shift; done
   shift
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
+  if [ ! -f "$dir/Makefile" ]; then
     cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >"$dir.configure.log" 2>&1 ||
       { cat "$dir.configure.log"; exit 1; }
   fi
