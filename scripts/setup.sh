@@ -10,6 +10,7 @@ packages=(
   locales
   xvfb xauth imagemagick
   chromium
+  python3
 )
 
 missing=()
