@@ -1,0 +1,30 @@
+// The main window: a folder path, the commands on it and the history of the
+// folders made.
+#pragma once
+
+#include "platform/button.h"
+#include "platform/edit.h"
+#include "platform/form.h"
+#include "platform/list_box.h"
+
+class TForm1 : public platform::TForm {
+ public:
+  TForm1();
+
+  platform::TEdit tbDir;
+  platform::TButton btnDir;
+  platform::TButton btnMake;
+  platform::TButton btnShow;
+  platform::TListBox lbDirList;
+
+  void FormResize(platform::TObject* Sender);
+  void btnDirClick(platform::TObject* Sender);
+  void btnMakeClick(platform::TObject* Sender);
+  void btnShowClick(platform::TObject* Sender);
+  void FormCreate(platform::TObject* Sender);
+  void FormClose(platform::TObject* Sender, platform::TCloseAction& Action);
+  void lbDirListClick(platform::TObject* Sender);
+};
+
+// The one main window, stored by the application before it is built.
+extern TForm1* Form1;
