@@ -4,12 +4,15 @@
 
 #include <string>
 
+#include "app/settings/window_settings.h"
 #include "indexer/make_index_page.h"
+#include "platform/application.h"
 #include "platform/folder_dialog.h"
 #include "platform/shell_open.h"
 #include "platform/trailing_backslash.h"
 
 TForm1* Form1 = nullptr;
+std::string DataDir;
 
 namespace {
 
@@ -45,7 +48,30 @@ constexpr int kDirListHeightMargin = 100;
 
 constexpr char kPageName[] = "RevavE.html";
 
+settings::FolderSource& DataFolderSource() {
+  static settings::FolderSource source = settings::ShellFolders();
+  return source;
+}
+
+// Both file names follow the running executable, worked out afresh each time.
+settings::SettingsStore Store() { return settings::SettingsStore(DataDir, platform::Application->ExeName()); }
+
+class RedrawSuspended {
+ public:
+  explicit RedrawSuspended(platform::TListBoxItems& items) : items_(items) { items_.BeginUpdate(); }
+  ~RedrawSuspended() { items_.EndUpdate(); }
+  RedrawSuspended(const RedrawSuspended&) = delete;
+  RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+ private:
+  platform::TListBoxItems& items_;
+};
+
 }  // namespace
+
+void SetDataFolderSourceForTesting(settings::FolderSource source) {
+  DataFolderSource() = source.recent ? std::move(source) : settings::ShellFolders();
+}
 
 TForm1::TForm1()
     : TForm(MainWindowDesign()),
@@ -103,14 +129,48 @@ void TForm1::btnShowClick(platform::TObject*) {
 }
 
 void TForm1::FormCreate(platform::TObject*) {
-  // The first-run bounds until the saved ones are read.
-  SetTop(0);
-  SetLeft(0);
-  SetHeight(400);
-  SetWidth(600);
+  DataDir = settings::PrepareDataDir(DataFolderSource());
+  const settings::SettingsStore store = Store();
+  const settings::SavedWindow saved = store.Read();
+  // Saved values apply as they are, unless they would open the window where
+  // no monitor shows it.
+  const settings::WindowBounds bounds = settings::MendOffScreen(saved.bounds);
+  SetTop(bounds.top);
+  SetLeft(bounds.left);
+  SetHeight(bounds.height);
+  SetWidth(bounds.width);
+  tbDir.SetText(saved.dir);
+
+  // A history that cannot be read, or that the list stops taking, leaves
+  // what was loaded so far; the window works without it.
+  try {
+    std::vector<std::string> lines;
+    if (!store.LoadHistory(lines)) return;
+    platform::TListBoxItems& items = lbDirList.Items();
+    RedrawSuspended suspended(items);
+    items.Clear();
+    for (const std::string& line : lines) items.Add(line);
+  } catch (const std::exception&) {
+  }
 }
 
-void TForm1::FormClose(platform::TObject*, platform::TCloseAction&) {}
+void TForm1::FormClose(platform::TObject*, platform::TCloseAction&) {
+  const settings::SettingsStore store = Store();
+  // A refused write leaves here: the error report shows it and the window
+  // stays open, so the next close tries everything again.
+  store.Write({{Left(), Top(), Width(), Height()}, tbDir.Text()});
+
+  // The history is a convenience: failing to save it does not keep the
+  // window open.
+  try {
+    const platform::TListBoxItems& items = lbDirList.Items();
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(items.Count()));
+    for (int i = 0; i < items.Count(); ++i) lines.push_back(items.Strings(i));
+    store.SaveHistory(lines);
+  } catch (const std::exception&) {
+  }
+}
 
 void TForm1::lbDirListClick(platform::TObject*) {
   const int index = lbDirList.ItemIndex();

@@ -2,6 +2,9 @@
 // folders made.
 #pragma once
 
+#include <string>
+
+#include "app/settings/data_dir.h"
 #include "platform/button.h"
 #include "platform/edit.h"
 #include "platform/form.h"
@@ -28,3 +31,11 @@ class TForm1 : public platform::TForm {
 
 // The one main window, stored by the application before it is built.
 extern TForm1* Form1;
+
+// The tool's data folder, ending with a backslash; set by FormCreate.
+extern std::string DataDir;
+
+// Where FormCreate looks for the user's recent-documents folder: the shell
+// unless a test points it at a folder of its own. An empty source puts the
+// shell back.
+void SetDataFolderSourceForTesting(settings::FolderSource source);
