@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386
   locales
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick fonts-ipafont-gothic
   chromium
   python3
 )
