@@ -1,0 +1,75 @@
+// The real DazovAR.exe under Wine, driven only through window messages as a
+// user's clicks would drive it. Every wait is bounded: the driver fails, and
+// ends the program, rather than hang.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/program_driver.h"
+#include "tests/support/temp_tree.h"
+
+namespace e2e {
+namespace {
+
+using test_support::Exists;
+using test_support::TempFolder;
+using testing::ElementsAre;
+
+TEST(DazovArProgram, MakesPagesRecordsFoldersAndClosesCleanly) {
+  TempFolder tree;
+  test_support::WriteBytes(tree / "a.html", "<html></html>");
+  test_support::MakeFolder(tree / "sub");
+  test_support::WriteBytes(tree / "sub\\b.jpg", "jpg");
+  TempFolder other;
+  test_support::WriteBytes(other / "c.html", "<html></html>");
+
+  // A copy under a name of its own starts as a first run: the settings are
+  // named after the executable.
+  Program program(ProgramPath(), "e2e");
+  ASSERT_TRUE(program.Start()) << program.Failure();
+  ProgramWindow& window = program.Window();
+
+  EXPECT_EQ(window.Caption(), L"めるぼ HP");
+  const RECT bounds = window.Bounds();
+  EXPECT_EQ(bounds.left, 0);
+  EXPECT_EQ(bounds.top, 0);
+  EXPECT_EQ(bounds.right - bounds.left, 600);
+  EXPECT_EQ(bounds.bottom - bounds.top, 400);
+  EXPECT_EQ(window.DirText(), "");
+  EXPECT_TRUE(window.ListItems().empty());
+  SaveScreenshot(window.Handle(), OutputFolder() + "\\main-window.png");
+
+  // Made in the reverse of their order: the list sorts them.
+  const std::string first = tree.path() < other.path() ? tree.path() : other.path();
+  const std::string second = tree.path() < other.path() ? other.path() : tree.path();
+  window.SetDirText(second);
+  ASSERT_TRUE(window.Press(L"作成(&M)")) << "the make did not return";
+  window.SetDirText(first);
+  ASSERT_TRUE(window.Press(L"作成(&M)"));
+  // The same folder once more, in other letter case: no second item.
+  std::string upper = first;
+  CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
+  window.SetDirText(upper);
+  ASSERT_TRUE(window.Press(L"作成(&M)"));
+
+  EXPECT_TRUE(Exists(tree / "RevavE.html"));
+  EXPECT_TRUE(Exists(tree / "sub\\RevavE.html"));
+  EXPECT_TRUE(Exists(other / "RevavE.html"));
+  EXPECT_THAT(window.ListItems(), ElementsAre(first, second));
+  EXPECT_FALSE(program.ShowsMessageBox()) << "an error was reported";
+
+  // Empty text: nothing happens, the list stays.
+  window.SetDirText("");
+  ASSERT_TRUE(window.Press(L"作成(&M)"));
+  EXPECT_EQ(window.ListItems().size(), 2u);
+
+  EXPECT_TRUE(program.Close()) << program.Failure();
+  EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+}  // namespace
+}  // namespace e2e
