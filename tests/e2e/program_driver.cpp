@@ -174,7 +174,24 @@ Program::~Program() {
 std::string Program::SettingsFile() const { return DataFolder() + name_ + ".ini"; }
 std::string Program::HistoryFile() const { return DataFolder() + name_ + ".dl"; }
 
+namespace {
+// Without a window manager on the X screen nobody draws frames; Wine draws
+// them itself for a program not left to one. Only the copy's name is set.
+void LetWineDrawTheFrame(const std::string& name) {
+  const std::wstring key = L"Software\\Wine\\AppDefaults\\" + Wide(name) + L".exe\\X11 Driver";
+  HKEY handle = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  const wchar_t value[] = L"N";
+  RegSetValueExW(handle, L"Decorated", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
+  RegCloseKey(handle);
+}
+}  // namespace
+
 bool Program::Start() {
+  LetWineDrawTheFrame(name_);
   DeleteFileA(SettingsFile().c_str());
   DeleteFileA(HistoryFile().c_str());
   if (!CopyFileA(exe_.c_str(), copy_.c_str(), FALSE)) {
