@@ -32,6 +32,9 @@ class TApplication {
   void Run();
   // Ends the message loop.
   void Terminate();
+  // Handles the messages waiting for this thread as the loop does, with the
+  // same keyboard navigation, and returns once none is left.
+  void ProcessMessages();
 
   TForm* MainForm() const { return main_form_; }
   // Destroys every form; the main form is none afterwards.
@@ -48,6 +51,7 @@ class TApplication {
 
  private:
   void Adopt(TForm* form);
+  void Dispatch(MSG& message);
 
   std::wstring title_;
   std::vector<std::unique_ptr<TForm>> forms_;

@@ -35,12 +35,26 @@ void TApplication::Run() {
     main_form_->Show((startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL);
   }
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    // The dialog navigation gives Tab, the access keys and Enter on a button.
-    const HWND main = main_form_ ? main_form_->Handle() : nullptr;
-    if (main && IsDialogMessageW(main, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+}
+
+void TApplication::Dispatch(MSG& message) {
+  // The dialog navigation gives Tab, the access keys and Enter on a button.
+  const HWND main = main_form_ ? main_form_->Handle() : nullptr;
+  if (main && IsDialogMessageW(main, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+void TApplication::ProcessMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // Left for the loop that waits for it.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    Dispatch(message);
   }
 }
 

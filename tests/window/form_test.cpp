@@ -1,4 +1,5 @@
 // The main window's layout, sizes and life: real windows under the system.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -259,6 +260,55 @@ TEST_F(MainWindowTest, ExecutableNameIsTheRunningProgram) {
   ASSERT_GT(name.size(), 4u);
   EXPECT_EQ(name.substr(name.size() - 4), ".exe");
   EXPECT_NE(name.find(":\\"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace window_test
+
+namespace window_test {
+namespace {
+
+// Keys as the system posts them to the focused control, handled by the same
+// loop step as the program's.
+void Key(HWND target, UINT message, WPARAM key, LPARAM flags = 0) {
+  PostMessageW(target, message, key, flags | 1);
+  platform::Application->ProcessMessages();
+}
+
+TEST_F(MainWindowTest, KeyboardTabOrderAccessKeysEnterAndEsc) {
+  Form1->Show();
+  SetForegroundWindow(Form1->Handle());
+  SetActiveWindow(Form1->Handle());
+  platform::Application->ProcessMessages();
+  // The first activation puts the focus on the text box.
+  EXPECT_EQ(GetFocus(), Form1->tbDir.Handle());
+  Form1->tbDir.SetText("C:\\keys");
+
+  // Enter and Esc in the text box press nothing.
+  Key(Form1->tbDir.Handle(), WM_KEYDOWN, VK_RETURN);
+  Key(Form1->tbDir.Handle(), WM_KEYDOWN, VK_ESCAPE);
+  EXPECT_TRUE(shell_requests_.empty());
+
+  Key(Form1->tbDir.Handle(), WM_KEYDOWN, VK_TAB);
+  EXPECT_EQ(GetFocus(), Form1->btnDir.Handle());
+  Key(Form1->btnDir.Handle(), WM_KEYDOWN, VK_TAB);
+  Key(Form1->btnMake.Handle(), WM_KEYDOWN, VK_TAB);
+  EXPECT_EQ(GetFocus(), Form1->btnShow.Handle());
+
+  // Enter on a focused button presses that button.
+  Key(Form1->btnShow.Handle(), WM_KEYDOWN, VK_RETURN);
+  ASSERT_EQ(shell_requests_.size(), 1u);
+  EXPECT_TRUE(Items().empty());
+
+  // Alt+M makes, Alt+S shows, wherever the focus is.
+  const LPARAM alt = 1 << 29;
+  Key(GetFocus(), WM_SYSCHAR, 'm', alt);
+  EXPECT_EQ(shell_requests_.size(), 2u);
+  EXPECT_THAT(Items(), testing::ElementsAre("C:\\keys"));
+  Key(GetFocus(), WM_SYSCHAR, 's', alt);
+  EXPECT_EQ(shell_requests_.size(), 3u);
+  EXPECT_EQ(Items().size(), 1u);
+  EXPECT_TRUE(dialog_requests_.empty());
 }
 
 }  // namespace
