@@ -67,6 +67,23 @@ TEST(DazovArProgram, MakesPagesRecordsFoldersAndClosesCleanly) {
   ASSERT_TRUE(window.Press(L"作成(&M)"));
   EXPECT_EQ(window.ListItems().size(), 2u);
 
+  // The folder dialog opens with its caption, and a cancel still drops one
+  // trailing backslash.
+  window.SetDirText(first + "\\");
+  ASSERT_TRUE(window.PressAsync(L"..."));
+  const HWND dialog = program.WaitForDialog(10000);
+  ASSERT_NE(dialog, nullptr) << "no folder dialog";
+  wchar_t caption[64] = {};
+  GetWindowTextW(dialog, caption, 64);
+  EXPECT_STREQ(caption, L"ディレクトリの選択");
+  // No box to type a folder into.
+  EXPECT_EQ(FindWindowExW(dialog, nullptr, L"Edit", nullptr), nullptr);
+  SaveScreenshot(dialog, OutputFolder() + "\\folder-dialog.png");
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  for (int i = 0; i < 100 && IsWindow(dialog); ++i) Sleep(50);
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_EQ(window.DirText(), first);
+
   EXPECT_TRUE(program.Close()) << program.Failure();
   EXPECT_EQ(program.ExitCode(), 0u);
 }

@@ -130,6 +130,11 @@ bool ProgramWindow::Press(const std::wstring& caption) {
   return SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result) != 0;
 }
 
+bool ProgramWindow::PressAsync(const std::wstring& caption) {
+  const HWND button = Child(L"Button", caption.c_str());
+  return button && PostMessageW(button, BM_CLICK, 0, 0);
+}
+
 std::vector<std::string> ProgramWindow::ListItems() const {
   const HWND list = Child(L"ListBox", nullptr);
   std::vector<std::string> items;
@@ -235,6 +240,15 @@ bool Program::Close() {
 bool Program::ShowsMessageBox() const {
   const HWND box = FindWindowOf(process_.dwProcessId, L"#32770");
   return box && IsWindowVisible(box);
+}
+
+HWND Program::WaitForDialog(DWORD timeout_ms) const {
+  for (DWORD waited = 0; waited <= timeout_ms; waited += 50) {
+    const HWND box = FindWindowOf(process_.dwProcessId, L"#32770");
+    if (box && IsWindowVisible(box)) return box;
+    Sleep(50);
+  }
+  return nullptr;
 }
 
 // ---- screenshots

@@ -30,6 +30,9 @@ class ProgramWindow {
   // time (a message box waiting, or the program hung).
   bool Press(const std::wstring& caption);
   std::vector<std::string> ListItems() const;
+  // Presses the button without waiting for its handler, for one that opens
+  // a modal dialog.
+  bool PressAsync(const std::wstring& caption);
 
  private:
   HWND Child(const wchar_t* window_class, const wchar_t* caption) const;
@@ -52,6 +55,9 @@ class Program {
   bool Close();
   DWORD ExitCode() const { return exit_code_; }
   bool ShowsMessageBox() const;
+  // The program's visible dialog window (class #32770), waiting for it up
+  // to `timeout_ms`; null when none came.
+  HWND WaitForDialog(DWORD timeout_ms) const;
   const std::string& Failure() const { return failure_; }
   ProgramWindow& Window() { return window_; }
   // The copy's own settings and history files in the data folder.
