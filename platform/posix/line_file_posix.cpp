@@ -3,6 +3,7 @@
 
 #include <cerrno>
 
+#include "platform/posix/windows_error_code.h"
 #include "platform/in_out_error.h"
 #include "platform/line_file.h"
 
@@ -28,22 +29,6 @@ class Fd {
  private:
   int fd_;
 };
-
-// The Windows codes the message table knows, as the raw file answers them.
-unsigned long WindowsErrorCode(int posix_error) {
-  switch (posix_error) {
-    case ENOENT: return 3;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR: return 5;
-    case EMFILE:
-    case ENFILE: return 4;
-    case ENOSPC: return 112;
-    case ENAMETOOLONG: return 206;
-    default: return 1000 + static_cast<unsigned long>(posix_error);
-  }
-}
 
 }  // namespace
 

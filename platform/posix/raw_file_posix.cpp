@@ -3,27 +3,11 @@
 
 #include <cerrno>
 
+#include "platform/posix/windows_error_code.h"
 #include "platform/raw_file.h"
 
 namespace platform {
 namespace {
-
-// Answers in the Windows codes the message table knows, so a page that fails
-// natively reads as it would on Windows.
-unsigned long WindowsErrorCode(int posix_error) {
-  switch (posix_error) {
-    case ENOENT: return 3;  // the folder of the page is missing
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR: return 5;
-    case EMFILE:
-    case ENFILE: return 4;
-    case ENOSPC: return 112;
-    case ENAMETOOLONG: return 206;
-    default: return 1000 + static_cast<unsigned long>(posix_error);
-  }
-}
 
 class PosixRawFile final : public RawFile {
  public:

@@ -5,6 +5,7 @@
 #include "platform/in_out_error.h"
 #include "platform/ini_file.h"
 #include "platform/int_text.h"
+#include "platform/win/wide_text.h"
 
 namespace platform {
 
@@ -13,27 +14,11 @@ namespace {
 // What one read brings back at most, terminating zero included.
 constexpr DWORD kReadBufferSize = 2048;
 
-std::wstring AnsiToWide(const std::string& ansi) {
-  if (ansi.empty()) return std::wstring();
-  // The path is bytes of the system's ANSI code page, so CP_ACP is meant.
-  int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
-  return wide;
-}
-
-std::string WideToUtf8(const std::wstring& wide) {
-  if (wide.empty()) return std::string();
-  int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
-  return utf8;
-}
-
 }  // namespace
 
 std::string CannotWriteMessage(const std::string& ansi_path) {
-  return WideToUtf8(AnsiToWide(ansi_path) + L" に書き込めません");
+  // The path is bytes of the system's ANSI code page; our messages are UTF-8.
+  return FromWide(ToWide(ansi_path, CP_ACP) + L" に書き込めません", CP_UTF8);
 }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,

@@ -18,4 +18,13 @@ inline std::wstring ToWide(const std::string& text, UINT code_page) {
   return wide;
 }
 
+inline std::string FromWide(const std::wstring& wide, UINT code_page) {
+  if (wide.empty()) return std::string();
+  int length = WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::string();
+  std::string text(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr, nullptr);
+  return text;
+}
+
 }  // namespace platform
