@@ -90,3 +90,47 @@ TEST(DazovArProgram, MakesPagesRecordsFoldersAndClosesCleanly) {
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// What a run leaves in the data folder, byte for byte, and what the next
+// start makes of it.
+TEST(DazovArProgram, SettingsAndHistorySurviveARestart) {
+  TempFolder tree;
+  test_support::WriteBytes(tree / "a.png", "png");
+  TempFolder other;
+  test_support::WriteBytes(other / "b.htm", "<html></html>");
+  const std::string first = tree.path() < other.path() ? tree.path() : other.path();
+  const std::string second = tree.path() < other.path() ? other.path() : tree.path();
+
+  Program program(ProgramPath(), "e2e_restart");
+  ASSERT_TRUE(program.Start()) << program.Failure();
+  ProgramWindow& window = program.Window();
+  window.SetDirText(second);
+  ASSERT_TRUE(window.Press(L"作成(&M)"));
+  window.SetDirText(first);
+  ASSERT_TRUE(window.Press(L"作成(&M)"));
+  ASSERT_TRUE(SetWindowPos(window.Handle(), nullptr, 40, 30, 500, 350, SWP_NOZORDER | SWP_NOACTIVATE));
+  window.SetDirText(second);
+  ASSERT_TRUE(program.Close()) << program.Failure();
+  EXPECT_EQ(program.ExitCode(), 0u);
+
+  EXPECT_EQ(test_support::ReadBytes(program.SettingsFile()),
+            "[MySystem]\r\ntop=30\r\nleft=40\r\nHeight=350\r\nWidth=500\r\nDir=" + second + "\r\n");
+  EXPECT_EQ(test_support::ReadBytes(program.HistoryFile()), first + "\r\n" + second + "\r\n");
+
+  ASSERT_TRUE(program.Start()) << program.Failure();
+  const RECT bounds = window.Bounds();
+  EXPECT_EQ(bounds.left, 40);
+  EXPECT_EQ(bounds.top, 30);
+  EXPECT_EQ(bounds.right - bounds.left, 500);
+  EXPECT_EQ(bounds.bottom - bounds.top, 350);
+  EXPECT_EQ(window.DirText(), second);
+  EXPECT_THAT(window.ListItems(), ElementsAre(first, second));
+  ASSERT_TRUE(program.Close()) << program.Failure();
+  EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+}  // namespace
+}  // namespace e2e

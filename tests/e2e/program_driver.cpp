@@ -196,6 +196,14 @@ void LetWineDrawTheFrame(const std::string& name) {
 }  // namespace
 
 bool Program::Start() {
+  if (process_.hProcess) {
+    // A start after Close: the same copy finds what the last run saved.
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+    process_ = PROCESS_INFORMATION{};
+    exit_code_ = STILL_ACTIVE;
+    return Launch();
+  }
   LetWineDrawTheFrame(name_);
   DeleteFileA(SettingsFile().c_str());
   DeleteFileA(HistoryFile().c_str());
@@ -203,6 +211,10 @@ bool Program::Start() {
     failure_ = "cannot copy " + exe_ + " (error " + std::to_string(GetLastError()) + ")";
     return false;
   }
+  return Launch();
+}
+
+bool Program::Launch() {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   std::string command = "\"" + copy_ + "\"";

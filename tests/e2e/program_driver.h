@@ -49,7 +49,8 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // Starts the copy and waits for its main window.
+  // Starts the copy and waits for its main window. The first start begins
+  // without settings or history; a start after Close keeps what it saved.
   bool Start();
   // Asks the window to close (WM_CLOSE) and waits for the process to end.
   bool Close();
@@ -65,6 +66,8 @@ class Program {
   std::string HistoryFile() const;
 
  private:
+  bool Launch();
+
   std::string exe_;
   std::string name_;
   std::string folder_;
