@@ -309,6 +309,34 @@ TEST_F(SettingsWindowTest, ReadOnlySettingsFileRefusedKeepsTheWindowUntilWritabl
   EXPECT_EQ(ReadBytes(HistoryPath()), std::string("C:\\new\r\nC:\\old\r\n"));
 }
 
+TEST_F(SettingsWindowTest, DataFolderThatCannotBeMadeOpensWithDefaultsAndKeepsTheWindowAtClose) {
+  // The folder above the data folder is missing, so only its last level
+  // could be made, and is not.
+  const std::string missing = temp_ / "missing";
+  const std::string recent = missing + "\\deeper\\Recent";
+  SetDataFolderSourceForTesting(
+      settings::FolderSource{[recent]() -> std::optional<std::string> { return recent; }, nullptr});
+  data_dir_ = missing + "\\deeper\\Zuzira\\";
+  Open();
+  EXPECT_TRUE(message_boxes_.empty());
+  EXPECT_EQ(DataDir, data_dir_);
+  EXPECT_FALSE(Exists(missing));
+  EXPECT_EQ(FormBounds(), (Rect{0, 0, 600, 400}));
+  Form1->lbDirList.Items().Add("C:\\kept");
+
+  for (int attempt = 1; attempt <= 2; ++attempt) {
+    SCOPED_TRACE(attempt);
+    EXPECT_FALSE(Close());
+    ASSERT_EQ(message_boxes_.size(), static_cast<std::size_t>(attempt));
+    EXPECT_EQ(message_boxes_.back().text, Wide(IniPath()) + L" に書き込めません.");
+    EXPECT_EQ(message_boxes_.back().caption, L"めるぼ HP");
+    EXPECT_EQ(message_boxes_.back().type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_TRUE(IsWindow(Form1->Handle()));
+  }
+  EXPECT_FALSE(Exists(missing));
+  EXPECT_EQ(Items(), (Lines{"C:\\kept"}));
+}
+
 TEST_F(SettingsWindowTest, FrameOffEveryScreenOpensOnTheNearestMonitorWithItsSize) {
   Saved("[MySystem]\r\ntop=-30000\r\nleft=-30000\r\nHeight=333\r\nWidth=444\r\n");
   Open();
@@ -365,6 +393,17 @@ TEST_F(SettingsWindowTest, MaximisedWindowWritesItsMaximisedBoundsAndReopensNorm
   Open();
   EXPECT_FALSE(IsZoomed(Form1->Handle()));
   EXPECT_EQ(FormBounds(), maximised);
+}
+
+TEST_F(SettingsWindowTest, MinimisedWindowWritesItsRestoredBounds) {
+  Saved("[MySystem]\r\ntop=100\r\nleft=120\r\nHeight=300\r\nWidth=400\r\n");
+  Open();
+  Form1->Show(SW_SHOWMINIMIZED);
+  Pump();
+  ASSERT_TRUE(IsIconic(Form1->Handle()));
+  EXPECT_EQ(FormBounds(), (Rect{120, 100, 400, 300}));
+  EXPECT_TRUE(Close());
+  EXPECT_EQ(ReadBytes(IniPath()), std::string("[MySystem]\r\ntop=100\r\nleft=120\r\nHeight=300\r\nWidth=400\r\nDir=\r\n"));
 }
 
 }  // namespace
