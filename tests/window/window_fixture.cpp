@@ -5,6 +5,10 @@
 namespace window_test {
 
 void MainWindowTest::SetUp() {
+  profile_ = std::make_unique<test_support::TempFolder>();
+  const std::string recent = *profile_ / "Recent";
+  SetDataFolderSourceForTesting(
+      settings::FolderSource{[recent]() -> std::optional<std::string> { return recent; }, nullptr});
   platform::SetShellOpenForTesting([this](const platform::ShellOpenRequest& r) { shell_requests_.push_back(r); });
   platform::SetMessageBoxForTesting([this](const platform::MessageBoxRequest& r) {
     message_boxes_.push_back(r);
@@ -32,6 +36,8 @@ void MainWindowTest::TearDown() {
   platform::SetShellOpenForTesting(nullptr);
   platform::SetMessageBoxForTesting(nullptr);
   platform::SetFolderDialogForTesting(nullptr);
+  SetDataFolderSourceForTesting(settings::FolderSource{});
+  profile_.reset();
 }
 
 void MainWindowTest::Press(platform::TButton& button) { button.Click(); }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/folder_dialog.h"
 #include "platform/message_box.h"
 #include "platform/shell_open.h"
+#include "tests/support/temp_tree.h"
 
 namespace window_test {
 
@@ -28,6 +30,9 @@ class MainWindowTest : public testing::Test {
   static void Pump();
   std::vector<std::string> Items() const;
 
+  // The data folder lies here, so no test reads or writes the settings of
+  // the prefix's own user.
+  std::unique_ptr<test_support::TempFolder> profile_;
   std::vector<platform::ShellOpenRequest> shell_requests_;
   std::vector<platform::MessageBoxRequest> message_boxes_;
   std::vector<platform::FolderDialogRequest> dialog_requests_;
