@@ -4,9 +4,9 @@
 
 #include <string>
 
-namespace platform {
+#include "platform/ansi_text.h"
 
-using LeadBytePredicate = bool (*)(unsigned char byte);
+namespace platform {
 
 // Removes the last character of `text` when that whole character is "\";
 // at most one character goes. Characters are read from the start, so a

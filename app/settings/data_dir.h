@@ -8,12 +8,6 @@
 
 namespace settings {
 
-// IsDBCSLeadByte: lead bytes of the system's ANSI code page.
-bool IsAnsiLeadByte(unsigned char byte);
-
-// The running executable's full path (GetModuleFileNameA).
-std::string RunningExePath();
-
 // Where the folders come from; tests put their own in.
 struct FolderSource {
   // The user's recent-documents folder; nullopt when it cannot be named.

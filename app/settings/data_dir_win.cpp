@@ -5,6 +5,8 @@
 
 #include "app/settings/data_dir.h"
 #include "app/settings/settings_paths.h"
+#include "platform/ansi_text.h"
+#include "platform/in_out_error.h"
 
 namespace settings {
 
@@ -31,9 +33,11 @@ std::optional<std::string> FallbackParent() {
   if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)) && path[0] != '\0') {
     return std::string(path);
   }
-  std::string exe = RunningExePath();
-  if (exe.empty()) return std::nullopt;
-  return ParentFolder(exe, IsAnsiLeadByte);
+  try {
+    return ParentFolder(platform::ExecutablePath(), platform::IsAnsiLeadByte);
+  } catch (const platform::EInOutError&) {
+    return std::nullopt;
+  }
 }
 
 bool IsFolder(const std::string& path) {
@@ -43,15 +47,6 @@ bool IsFolder(const std::string& path) {
 
 }  // namespace
 
-bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
-std::string RunningExePath() {
-  char path[MAX_PATH + 1] = {};
-  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return std::string();
-  return std::string(path, length);
-}
-
 FolderSource ShellFolders() { return FolderSource{ShellRecentFolder, FallbackParent}; }
 
 std::string PrepareDataDir(const FolderSource& source) {
@@ -59,7 +54,7 @@ std::string PrepareDataDir(const FolderSource& source) {
   try {
     std::optional<std::string> recent = source.recent ? source.recent() : std::nullopt;
     if (recent) {
-      data_dir = DataDirBeside(*recent, IsAnsiLeadByte);
+      data_dir = DataDirBeside(*recent, platform::IsAnsiLeadByte);
     } else {
       std::optional<std::string> parent = source.fallback_parent ? source.fallback_parent() : std::nullopt;
       data_dir = DataDirUnder(parent.value_or(std::string()));

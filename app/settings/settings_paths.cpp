@@ -10,7 +10,7 @@ constexpr char kDataFolderName[] = "Zuzira";
 // with their position, double-byte ones are stepped over as a whole. A lead
 // byte at the very end has no partner and counts as a single byte.
 template <typename OnSingleByte>
-void ForEachSingleByte(const std::string& text, LeadBytePredicate is_lead_byte, OnSingleByte on_single_byte) {
+void ForEachSingleByte(const std::string& text, platform::LeadBytePredicate is_lead_byte, OnSingleByte on_single_byte) {
   std::size_t i = 0;
   while (i < text.size()) {
     if (is_lead_byte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
@@ -23,7 +23,7 @@ void ForEachSingleByte(const std::string& text, LeadBytePredicate is_lead_byte, 
 }
 
 // Position just after the last backslash or colon, 0 when there is none.
-std::size_t NameStart(const std::string& path, LeadBytePredicate is_lead_byte) {
+std::size_t NameStart(const std::string& path, platform::LeadBytePredicate is_lead_byte) {
   std::size_t start = 0;
   ForEachSingleByte(path, is_lead_byte, [&](std::size_t i) {
     if (path[i] == '\\' || path[i] == ':') start = i + 1;
@@ -33,9 +33,7 @@ std::size_t NameStart(const std::string& path, LeadBytePredicate is_lead_byte) {
 
 }  // namespace
 
-bool IsCp932LeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
-
-std::string ParentFolder(const std::string& path, LeadBytePredicate is_lead_byte) {
+std::string ParentFolder(const std::string& path, platform::LeadBytePredicate is_lead_byte) {
   // Tracked as we go: the last separator, and whether the character right
   // before it was a single-byte colon or backslash.
   bool found = false;
@@ -62,12 +60,12 @@ std::string ParentFolder(const std::string& path, LeadBytePredicate is_lead_byte
 
 std::string DataDirUnder(const std::string& parent) { return parent + "\\" + kDataFolderName + "\\"; }
 
-std::string DataDirBeside(const std::string& folder, LeadBytePredicate is_lead_byte) {
+std::string DataDirBeside(const std::string& folder, platform::LeadBytePredicate is_lead_byte) {
   return DataDirUnder(ParentFolder(folder, is_lead_byte));
 }
 
 std::string FileNameWithExtension(const std::string& exe_path, const std::string& extension,
-                                  LeadBytePredicate is_lead_byte) {
+                                  platform::LeadBytePredicate is_lead_byte) {
   std::string name = exe_path.substr(NameStart(exe_path, is_lead_byte));
   bool has_dot = false;
   std::size_t dot = 0;

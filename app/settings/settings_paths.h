@@ -6,23 +6,19 @@
 
 #include <string>
 
+#include "platform/ansi_text.h"
+
 namespace settings {
-
-// True for a byte that starts a double-byte character.
-using LeadBytePredicate = bool (*)(unsigned char);
-
-// The lead bytes of code page 932 (Shift-JIS): 0x81-0x9F and 0xE0-0xFC.
-bool IsCp932LeadByte(unsigned char byte);
 
 // The folder above `path`: everything up to and including its last backslash
 // or colon, without that backslash unless it is the first character or
 // follows a colon or another backslash ("C:\a\b" -> "C:\a", "D:\Recent" ->
 // "D:\"). A path with neither gives "".
-std::string ParentFolder(const std::string& path, LeadBytePredicate is_lead_byte);
+std::string ParentFolder(const std::string& path, platform::LeadBytePredicate is_lead_byte);
 
 // The data folder beside a folder: its parent and "\Zuzira\", simply joined
 // (so a drive root gives two backslashes in a row).
-std::string DataDirBeside(const std::string& folder, LeadBytePredicate is_lead_byte);
+std::string DataDirBeside(const std::string& folder, platform::LeadBytePredicate is_lead_byte);
 
 // The data folder under a folder given as the parent itself.
 std::string DataDirUnder(const std::string& parent);
@@ -31,6 +27,6 @@ std::string DataDirUnder(const std::string& parent);
 // extension (from the last dot of that name) replaced by `extension`, or
 // with `extension` appended when the name has no dot.
 std::string FileNameWithExtension(const std::string& exe_path, const std::string& extension,
-                                  LeadBytePredicate is_lead_byte);
+                                  platform::LeadBytePredicate is_lead_byte);
 
 }  // namespace settings

@@ -40,11 +40,11 @@ SettingsStore::SettingsStore(std::string data_dir, std::string exe_path)
     : data_dir_(std::move(data_dir)), exe_path_(std::move(exe_path)) {}
 
 std::string SettingsStore::IniPath() const {
-  return data_dir_ + FileNameWithExtension(exe_path_, ".ini", IsAnsiLeadByte);
+  return data_dir_ + FileNameWithExtension(exe_path_, ".ini", platform::IsAnsiLeadByte);
 }
 
 std::string SettingsStore::HistoryPath() const {
-  return data_dir_ + FileNameWithExtension(exe_path_, ".dl", IsAnsiLeadByte);
+  return data_dir_ + FileNameWithExtension(exe_path_, ".dl", platform::IsAnsiLeadByte);
 }
 
 SavedWindow SettingsStore::Read() const {

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/ansi_text.h"
 #include "platform/application.h"
 #include "platform/error_text.h"
 #include "platform/in_out_error.h"
@@ -60,18 +61,7 @@ void TApplication::ProcessMessages() {
 
 void TApplication::Terminate() { PostQuitMessage(0); }
 
-std::string TApplication::ExeName() const {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) throw EInOutError(GetLastError());
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
+std::string TApplication::ExeName() const { return ExecutablePath(); }
 
 void TApplication::ShowException(const std::exception& error) {
   MessageBoxRequest request;

@@ -4,10 +4,6 @@
 
 namespace platform {
 
-namespace {
-bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-}  // namespace
-
 std::string DropTrailingBackslashAnsi(std::string text) {
   return DropTrailingBackslash(std::move(text), IsAnsiLeadByte);
 }

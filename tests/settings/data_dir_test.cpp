@@ -7,6 +7,7 @@
 
 #include "app/settings/data_dir.h"
 #include "app/settings/settings_paths.h"
+#include "platform/ansi_text.h"
 #include "tests/support/temp_tree.h"
 
 namespace {
@@ -92,7 +93,7 @@ TEST(DataDirTest, ShellNamesTheRecentFolder) {
 }
 
 TEST(DataDirTest, RunningExePathNamesThisTest) {
-  const std::string exe = settings::RunningExePath();
+  const std::string exe = platform::ExecutablePath();
   ASSERT_GE(exe.size(), 4u);
   EXPECT_EQ(exe.substr(exe.size() - 4), ".exe");
 }
@@ -101,7 +102,7 @@ TEST(AnsiLeadByteTest, MatchesCodePage932OnAJapaneseSystem) {
   if (GetACP() != 932) GTEST_SKIP() << "the system's ANSI code page is " << GetACP();
   for (int byte = 0; byte < 256; ++byte) {
     const auto b = static_cast<unsigned char>(byte);
-    EXPECT_EQ(settings::IsAnsiLeadByte(b), settings::IsCp932LeadByte(b)) << byte;
+    EXPECT_EQ(platform::IsAnsiLeadByte(b), platform::IsCp932LeadByte(b)) << byte;
   }
 }
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-using settings::IsCp932LeadByte;
+using platform::IsCp932LeadByte;
 
 // "表" in code page 932: its second byte is the backslash byte.
 const std::string kHyo = "\x95\x5C";
